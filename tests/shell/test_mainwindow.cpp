@@ -1,0 +1,268 @@
+// The main window: menu definition, shortcuts, toolbar, status bar, caption and language texts.
+#include "core/globals.h"
+#include "core/image.h"
+#include "prompt_recorder.h"
+#include "shell/MDImain.h"
+#include "ui/host.h"
+
+#include <QtTest>
+#include <QAction>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+
+class Test_MainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void menu_items_data();
+    void menu_items();
+    void menu_bar_order();
+    void ggg_never_selectable();
+    void shortcuts_that_do_nothing();
+    void toolbar();
+    void status_bar();
+    void command_reopens_window();
+    void exit_without_asking_data();
+    void exit_without_asking();
+    void language_texts();
+
+private:
+    MDImain *w = nullptr;
+    Prompt_Recorder *rec = nullptr;
+};
+
+void Test_MainWindow::init()
+{
+    rec = new Prompt_Recorder;
+    w = new MDImain;
+    w->MDIForm_Load();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+}
+
+void Test_MainWindow::cleanup()
+{
+    delete w;
+    w = nullptr;
+    QVERIFY2(rec->texts().isEmpty(), qPrintable(rec->texts().join(" | ")));
+    delete rec;
+}
+
+void Test_MainWindow::menu_items_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("parent");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("shortcut");
+    QTest::addColumn<bool>("visible");
+    QTest::addColumn<bool>("enabled");
+    const auto row = [](const char *n, const char *p, const char *c, const char *s, bool v, bool e) {
+        QTest::newRow(n) << QString(n) << QString(p) << QString::fromUtf8(c) << QString(s) << v << e;
+    };
+    row("File", "", "File", "", true, true);
+    row("File_New", "File", "New", "Ctrl+N", true, true);
+    row("File_Open", "File", "Open", "Ctrl+O", true, true);
+    row("File_save", "File", "Save", "Ctrl+S", true, true);
+    row("File_saveas", "File", "Save As", "", true, true);
+    row("File_exit", "File", "Exit", "", true, true);
+    row("proc_type", "", "Model", "", true, true);
+    row("Edit", "", "Edit", "", true, true);
+    row("Channel_edit", "Edit", "Channel Information ", "", true, true);
+    row("Optional_edit", "Edit", "Optional Features", "", true, true);
+    row("key_edit", "Edit", "Key Assignment", "", false, false);
+    row("Scan_edit", "Edit", "Scan Information", "", false, false);
+    row("Dtmf_edit", "Edit", "DTMF", "", false, false);
+    row("Fleetsync_edit", "Edit", "FleetSync", "", false, false);
+    row("Test_edit", "Edit", "Radio", "", true, true);
+    row("eee", "Edit", "--------------", "", false, false);
+    row("Message_edit", "Edit", "Embedded Message", "", false, false);
+    row("Program", "", "Program", "", true, true);
+    row("Prog_read", "Program", "Read from radio", "Ctrl+R", true, true);
+    row("Prog_write", "Program", "Write to radio", "Ctrl+W", true, true);
+    row("Prog_test", "Program", "Test Mode", "Ctrl+T", false, false);
+    row("Adjust", "", "Adjust", "", true, true);
+    row("Adj_Txp", "Adjust", "Power Adjust", "", true, true);
+    row("proc_setup", "", "Communication", "", true, true);
+    row("Language_Setup", "", "Language", "", false, false);
+    row("Language_chn", "Language_Setup", "中文", "", true, true);
+    row("Language_eng", "Language_Setup", "English", "", true, true);
+    row("Menu_About", "", "About", "", false, false);
+    row("Menu_exit", "", "Exit", "", true, true);
+}
+
+void Test_MainWindow::menu_items()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, parent);
+    QFETCH(QString, caption);
+    QFETCH(QString, shortcut);
+    QFETCH(bool, visible);
+    QFETCH(bool, enabled);
+    QAction *a = w->Menu_Item(name);
+    QVERIFY(a);
+    QCOMPARE(a->text(), caption);
+    QCOMPARE(a->shortcut().toString(), shortcut);
+    QCOMPARE(a->isVisible(), visible);
+    QCOMPARE(a->isEnabled(), enabled);
+    if (parent.isEmpty()) {
+        QVERIFY(w->menuBar()->actions().contains(a));
+    } else {
+        auto *menu = w->findChild<QMenu *>(parent);
+        QVERIFY(menu);
+        QVERIFY(menu->actions().contains(a));
+    }
+}
+
+void Test_MainWindow::menu_bar_order()
+{
+    QStringList names;
+    for (QAction *a : w->menuBar()->actions())
+        names << a->objectName();
+    QCOMPARE(names, (QStringList{"File", "proc_type", "Edit", "Program", "Adjust", "proc_setup",
+                                 "Language_Setup", "Menu_About", "Menu_exit"}));
+    QStringList edit;
+    for (QAction *a : w->findChild<QMenu *>("Edit")->actions())
+        edit << a->objectName();
+    QCOMPARE(edit, (QStringList{"Channel_edit", "Optional_edit", "key_edit", "Scan_edit", "Dtmf_edit",
+                                "Fleetsync_edit", "ggg", "Test_edit", "eee", "Message_edit"}));
+    QCOMPARE(w->windowTitle(), QString("Dorvin RADIO series program software "));
+}
+
+void Test_MainWindow::ggg_never_selectable()
+{
+    QAction *g = w->Menu_Item("ggg");
+    QCOMPARE(g->text(), QString("--------------"));
+    QVERIFY(!g->isVisible() || !g->isEnabled());
+    QSignalSpy spy(g, &QAction::triggered);
+    auto *edit = w->findChild<QMenu *>("Edit");
+    edit->popup(QPoint(10, 10));
+    QVERIFY(QTest::qWaitForWindowExposed(edit));
+    if (g->isVisible()) {
+        QTest::mouseClick(edit, Qt::LeftButton, {}, edit->actionGeometry(g).center());
+    }
+    edit->close();
+    QCOMPARE(spy.count(), 0);
+}
+
+void Test_MainWindow::shortcuts_that_do_nothing()
+{
+    // New has no action and Test Mode is hidden: neither opens anything.
+    const int before = w->Client()->subWindowList().size();
+    QSignalSpy test_spy(w->Menu_Item("Prog_test"), &QAction::triggered);
+    QTest::keyClick(w, Qt::Key_N, Qt::ControlModifier);
+    QTest::keyClick(w, Qt::Key_T, Qt::ControlModifier);
+    QCOMPARE(test_spy.count(), 0);
+    QCOMPARE(w->Client()->subWindowList().size(), before);
+    QVERIFY(w->isVisible());
+}
+
+void Test_MainWindow::toolbar()
+{
+    auto *bar = w->findChild<QToolBar *>("Toolbar1");
+    QVERIFY(bar);
+    QStringList keys;
+    for (QAction *a : bar->actions()) {
+        keys << a->data().toString();
+        QVERIFY2(!a->icon().isNull(), qPrintable(a->data().toString()));
+        QVERIFY(!a->icon().pixmap(32, 32).isNull());
+        QVERIFY(a->text().isEmpty() || bar->toolButtonStyle() == Qt::ToolButtonIconOnly);
+    }
+    QCOMPARE(keys, (QStringList{"open", "save", "edit_chann", "read", "write", "Exit"}));
+    // keys are compared exactly: another spelling does nothing
+    w->Toolbar1_ButtonClick("exit");
+    w->Toolbar1_ButtonClick("EDIT_CHANN");
+    QVERIFY(w->isVisible());
+}
+
+void Test_MainWindow::status_bar()
+{
+    const QStringList texts{"State", "", "COM1", "  Version", "Ver1.2", "Band", " 400-- 470 MHZ",
+                            "Dorvin "};
+    const int percent[8] = {5, 15, 6, 8, 10, 5, 16, 35};
+    int total = 0;
+    for (int i = 1; i <= 8; ++i) {
+        QLabel *p = w->Panel(i);
+        QVERIFY(p);
+        QCOMPARE(p->objectName(), QString("Panel%1").arg(i));
+        QCOMPARE(p->text(), texts[i - 1]);
+        QVERIFY(qAbs(p->width() - w->width() * percent[i - 1] / 100) <= 6);
+        total += p->width();
+    }
+    QVERIFY(total <= w->width());
+    // panels follow the status seam
+    Set_Status(3, "COM4");
+    QCOMPARE(w->Panel(3)->text(), QString("COM4"));
+}
+
+void Test_MainWindow::command_reopens_window()
+{
+    QAction *model = w->Menu_Item("proc_type");
+    model->trigger();
+    QCOMPARE(int(Type_Open), -1);
+    QPointer<QWidget> first = w->Client()->findChild<QWidget *>("Form_type");
+    QVERIFY(first);
+    model->trigger();
+    QVERIFY(!first);   // the old instance is gone before the new one shows
+    QCOMPARE(w->Client()->findChildren<QWidget *>("Form_type").size(), 1);
+    QCOMPARE(int(Type_Open), -1);
+}
+
+void Test_MainWindow::exit_without_asking_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("File Exit") << "File_exit";
+    QTest::newRow("menu Exit") << "Menu_exit";
+    QTest::newRow("toolbar Exit") << "Exit";
+}
+
+void Test_MainWindow::exit_without_asking()
+{
+    QFETCH(QString, how);
+    w->Menu_Item("proc_type")->trigger();
+    QVERIFY(w->Client()->subWindowList().size() >= 1);
+    if (how == "Exit")
+        w->Toolbar1_ButtonClick(how);
+    else
+        w->Menu_Item(how)->trigger();
+    QVERIFY(!w->isVisible());
+    QCOMPARE(int(Type_Open), 0);
+    QVERIFY(rec->texts().isEmpty());
+}
+
+void Test_MainWindow::language_texts()
+{
+    w->Language_chn_Click();
+    QCOMPARE(int(Lang_Flag), -1);
+    QCOMPARE(w->Menu_Item("File")->text(), QString::fromUtf8("文件"));
+    QCOMPARE(w->Menu_Item("Prog_read")->text(), QString::fromUtf8("从对讲机读取数据"));
+    QCOMPARE(w->Menu_Item("Prog_test")->text(), QString("Test Mode"));
+    QCOMPARE(w->Menu_Item("Dtmf_edit")->text(), QString::fromUtf8("DTMF(双音多频)"));
+    QVERIFY(w->Menu_Item("Language_chn")->isChecked());
+    QVERIFY(!w->Menu_Item("Language_eng")->isChecked());
+    QCOMPARE(w->Panel(1)->text(), QString::fromUtf8("状态"));
+    QCOMPARE(w->Panel(4)->text(), QString::fromUtf8("软件版本"));
+    QCOMPARE(w->Panel(6)->text(), QString::fromUtf8("频段"));
+    QCOMPARE(w->Panel(8)->text(), QString("Veltrona"));
+    QCOMPARE(w->windowTitle(), QString::fromUtf8("Veltrona  ZR271 系列对讲机编程软件 "));
+    QCOMPARE(About_Title, QString::fromUtf8("ZR271 系列对讲机编程软件"));
+
+    Port_No = 6;
+    w->Language_eng_Click();
+    QCOMPARE(int(Lang_Flag), 0);
+    QCOMPARE(w->Menu_Item("File")->text(), QString("File"));
+    QCOMPARE(w->Panel(1)->text(), QString("State"));
+    QCOMPARE(w->Panel(3)->text(), QString("COM6"));
+    QCOMPARE(w->Panel(8)->text(), QString("Veltrona "));
+    QCOMPARE(w->windowTitle(), QString("Veltrona ZR271 series program software "));
+    QVERIFY(w->Menu_Item("Language_eng")->isChecked());
+}
+
+QTEST_MAIN(Test_MainWindow)
+#include "test_mainwindow.moc"
