@@ -1,6 +1,7 @@
 #include "MDImain.h"
 
 #include "Form_type.h"
+#include "channels/frm_chann.h"
 #include "core/globals.h"
 #include "core/language.h"
 #include "core/models.h"
@@ -301,7 +302,10 @@ void MDImain::proc_type_Click()
     Form_type::Open();
 }
 
-void MDImain::Channel_edit_Click() {}
+void MDImain::Channel_edit_Click()
+{
+    frm_chann::Open();
+}
 
 void MDImain::Optional_edit_Click() {}
 
