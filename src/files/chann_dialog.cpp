@@ -130,6 +130,12 @@ Chann_Dialog::Chann_Dialog(QWidget *parent)
     outer->addLayout(grid, 1);
     outer->addLayout(buttons);
 
+    // Folders load in the background and push the current one down the tree as they arrive: keep it
+    // in view while the folders above it fill, but not when the user opens some other branch.
+    connect(Dir_Model, &QFileSystemModel::directoryLoaded, this, [this](const QString &path) {
+        if (Is_Under(Folder, path))
+            Dir1->scrollTo(Dir1->currentIndex(), QAbstractItemView::PositionAtCenter);
+    });
     connect(Drive1, &QComboBox::currentIndexChanged, this, &Chann_Dialog::Drive1_Change);
     connect(Dir1->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &Chann_Dialog::Dir1_Change);
@@ -238,7 +244,7 @@ void Chann_Dialog::Set_Folder(const QString &path)
     for (QModelIndex up = at.parent(); up.isValid(); up = up.parent())
         Dir1->expand(up);
     Dir1->setCurrentIndex(at);
-    Dir1->scrollTo(at);
+    Dir1->scrollTo(at, QAbstractItemView::PositionAtCenter);
     // Setting the same folder again raises no change: fill the file list anyway.
     if (at.isValid())
         Dir1_Change(at);

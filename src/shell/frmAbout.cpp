@@ -103,8 +103,10 @@ void frmAbout::Form_Load()
     // The box is as wide as its texts read well; its height follows from the wrapped texts.
     const QSize inner = Host::Inner_Size();
     const int w = qMin(inner.width(), Host::Twips(7800));
+    // the frame takes a title bar and two borders from the box's outer size
+    const int border = Host::Twips(120);
     const int title_bar = Host::Twips(450);
-    const int h = layout()->totalHeightForWidth(w) + title_bar;
+    const int h = layout()->totalHeightForWidth(w - 2 * border) + title_bar + 2 * border;
     const int top = qMax(0, (inner.height() - h) / 2 - Host::Twips(500));
     Host::Show_Child(this, QRect((inner.width() - w) / 2, top, w, h));
     cmdOK->setFocus();
