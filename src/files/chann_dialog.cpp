@@ -171,12 +171,16 @@ void Chann_Dialog::Show_Dialog()
     if (start.isEmpty() || !QFileInfo(start).isDir())
         start = QDir::homePath();
     // The drive holding the starting folder: the one with the longest root above it.
-    int best = 0;
+    int best = -1;
     for (int i = 0; i < Drive1->count(); ++i) {
         const QString root = Drive1->itemData(i).toString();
         if (Is_Under(start, root)
-            && root.size() > Drive1->itemData(best).toString().size())
+            && (best < 0 || root.size() > Drive1->itemData(best).toString().size()))
             best = i;
+    }
+    if (best < 0) {
+        best = 0;
+        start = Drive1->itemData(0).toString();
     }
     {
         const QSignalBlocker quiet(Drive1);

@@ -297,8 +297,12 @@ void Test_Chann_Dialogs::save_right_after_start_then_open()
     Edit_Image();
     rec->clear();
     d = Open_Dialog(Open_Kind);
-    // the folder of the save is where the next dialog starts
+    // the folder of the save is where the next dialog starts, on the drive that holds it
     QCOMPARE(static_cast<Chann_Dialog *>(d)->Dir1_Path(), tmp->path());
+    QCOMPARE(C<QComboBox>(d, "Drive1")->currentData().toString(), QString("/"));
+    auto *tree = C<QTreeView>(d, "Dir1");
+    QCOMPARE(tree->currentIndex().data().toString(), QFileInfo(tmp->path()).fileName());
+    QCOMPARE(tree->rootIndex(), QModelIndex());
     auto *files = C<QListWidget>(d, "File1");
     QCOMPARE(files->count(), 1);
     QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(files->item(0)).center());
