@@ -128,10 +128,14 @@ QString Parse_Chann_File(QIODevice &in, const QString &name, quint8 (&values)[Ch
                 token_line = line;
                 token_cut = false;
             }
-            if (token.size() < Keep)
+            if (token.size() < Keep) {
                 token += c;
-            else
+            } else {
+                // No number 0..255 is written that long: stop here rather than read on through
+                // whatever this is (a device, a huge binary file).
                 token_cut = true;
+                return take();
+            }
         }
     }
     if (count < Chann_File_Values) {

@@ -188,6 +188,11 @@ void Test_Chann_File::bad_text()
 
 void Test_Chann_File::unreadable_path()
 {
+    // a device that never ends is given up on at its first overlong "number"
+    QCOMPARE(Read_Chann_File("/dev/zero"),
+             "Line 1 of the file /dev/zero holds \"" + QString(24, '?')
+                 + "...\", which is not a number.");
+
     const QByteArray before = Image_Bytes();
     const QString missing = tmp.filePath("missing.chann");
     QCOMPARE(Read_Chann_File(missing),
