@@ -45,6 +45,8 @@ Form_Adjust_Txp::Form_Adjust_Txp(QWidget *parent)
         auto *s = new QScrollBar(Qt::Horizontal, this);
         s->setObjectName(QLatin1String(name));
         s->setMinimumWidth(160);
+        // Right makes the value larger.
+        s->setInvertedControls(false);
         return s;
     };
     Label_Low = make_label("Label_Low");
