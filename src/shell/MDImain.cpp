@@ -2,6 +2,15 @@
 
 #include "Form_type.h"
 #include "channels/frm_chann.h"
+#include "features/Form_Edit_Test.h"
+#include "features/frm_option.h"
+#include "files/Form_open_chann.h"
+#include "files/Form_save_chann.h"
+#include "frmAbout.h"
+#include "link/Form_Adjust_Txp.h"
+#include "link/Form_Comm_Read.h"
+#include "link/Form_Comm_Write.h"
+#include "link/Form_setup.h"
 #include "core/globals.h"
 #include "core/language.h"
 #include "core/models.h"
@@ -283,9 +292,15 @@ void MDImain::Toolbar1_ButtonClick(const QString &key)
 // New has no action: the image is only replaced by a read or an opened file.
 void MDImain::File_New_Click() {}
 
-void MDImain::File_Open_Click() {}
+void MDImain::File_Open_Click()
+{
+    Form_open_chann::Open();
+}
 
-void MDImain::File_save_Click() {}
+void MDImain::File_save_Click()
+{
+    Form_save_chann::Open();
+}
 
 void MDImain::File_saveas_Click()
 {
@@ -307,19 +322,40 @@ void MDImain::Channel_edit_Click()
     frm_chann::Open();
 }
 
-void MDImain::Optional_edit_Click() {}
+void MDImain::Optional_edit_Click()
+{
+    frm_option::Open();
+}
 
-void MDImain::Test_edit_Click() {}
+void MDImain::Test_edit_Click()
+{
+    Form_Edit_Test::Open();
+}
 
-void MDImain::Prog_read_Click() {}
+void MDImain::Prog_read_Click()
+{
+    Form_Comm_Read::Open();
+}
 
-void MDImain::Prog_write_Click() {}
+void MDImain::Prog_write_Click()
+{
+    Form_Comm_Write::Open();
+}
 
-void MDImain::Adj_Txp_Click() {}
+void MDImain::Adj_Txp_Click()
+{
+    Form_Adjust_Txp::Open();
+}
 
-void MDImain::proc_setup_Click() {}
+void MDImain::proc_setup_Click()
+{
+    Form_setup::Open();
+}
 
-void MDImain::Menu_About_Click() {}
+void MDImain::Menu_About_Click()
+{
+    frmAbout::Open();
+}
 
 void MDImain::Menu_exit_Click()
 {
