@@ -49,7 +49,7 @@ void Form_open_chann::Command_enter_Click()
     }
     Remember_Folder();
     Prompt(tr("Succeed fold the channel parameter from file."));
-    close();
+    Close_Window();
 }
 
 void Form_open_chann::closeEvent(QCloseEvent *event)

@@ -55,7 +55,7 @@ void Form_save_chann::Command_enter_Click()
     }
     Remember_Folder();
     Prompt(tr("Complete storing channel parameter."));
-    close();
+    Close_Window();
 }
 
 void Form_save_chann::closeEvent(QCloseEvent *event)

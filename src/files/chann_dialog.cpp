@@ -3,7 +3,6 @@
 #include "core/prompt.h"
 #include "ui/host.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -14,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
@@ -312,7 +312,17 @@ void Chann_Dialog::Remember_Folder() const
     Last_Folder = Folder;
 }
 
+void Chann_Dialog::Close_Window()
+{
+    // Closing only this widget would leave its empty frame behind in the client area; the frame
+    // closes this widget with it and is deleted once control is back in the event loop.
+    if (auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        frame->close();
+    else
+        close();
+}
+
 void Chann_Dialog::Command_Close_Click()
 {
-    close();
+    Close_Window();
 }

@@ -35,6 +35,8 @@ protected:
     QString Checked_Path(const QString &invalid_text, const QString &suffix_text) const;
     // The folder a finished open or save used becomes the starting folder of the next dialog.
     void Remember_Folder() const;
+    // Closes the window together with its frame in the main window's client area.
+    void Close_Window();
 
     QLabel *Label_drive;
     QLabel *Label_Name;

@@ -10,6 +10,7 @@
 #include <QGridLayout>
 #include <QIcon>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
@@ -144,7 +145,12 @@ frmAbout::SysInfo_Tool frmAbout::Find_SysInfo_Tool()
 
 void frmAbout::cmdOK_Click()
 {
-    close();
+    // The frame in the client area closes the box with it; closing the box alone would leave the
+    // empty frame behind.
+    if (auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        frame->close();
+    else
+        close();
 }
 
 void frmAbout::cmdSysInfo_Click()

@@ -91,6 +91,8 @@ private:
     void Go_To(QWidget *d, const QString &folder);
     void Type_Name(QWidget *d, const QString &name);
     void Confirm(QWidget *d);
+    // Frames in the client area that are empty or hold a file dialog.
+    int Dialog_Frames() const;
 
     MDImain *w = nullptr;
     Prompt_Recorder *rec = nullptr;
@@ -171,6 +173,17 @@ void Test_Chann_Dialogs::Type_Name(QWidget *d, const QString &name)
     QCOMPARE(text->text(), name);
 }
 
+int Test_Chann_Dialogs::Dialog_Frames() const
+{
+    int n = 0;
+    for (QMdiSubWindow *sub : w->Client()->subWindowList()) {
+        const QWidget *in = sub->widget();
+        if (!in || in->objectName() == "Form_open_chann" || in->objectName() == "Form_save_chann")
+            ++n;
+    }
+    return n;
+}
+
 void Test_Chann_Dialogs::Confirm(QWidget *d)
 {
     QTest::mouseClick(C<QPushButton>(d, "Command_enter"), Qt::LeftButton);
@@ -218,6 +231,7 @@ void Test_Chann_Dialogs::texts()
     QTest::mouseClick(C<QPushButton>(d, "Command_Close"), Qt::LeftButton);
     QVERIFY(!Find_Dialog(kind));
     QCOMPARE(int(flag), 0);
+    QTRY_COMPARE(Dialog_Frames(), 0);   // no empty frame is left behind
     QVERIFY(rec->texts().isEmpty());
 }
 
@@ -311,6 +325,7 @@ void Test_Chann_Dialogs::save_right_after_start_then_open()
     QVERIFY(!Find_Dialog(Open_Kind));
     QCOMPARE(int(OpenChann_Open), 0);
     QCOMPARE(Image_Bytes(), start);
+    QTRY_COMPARE(Dialog_Frames(), 0);
 }
 
 void Test_Chann_Dialogs::other_layouts_open_the_same_data()
@@ -559,6 +574,7 @@ void Test_Chann_Dialogs::cancel_and_escape()
     QVERIFY(!Find_Dialog(Open_Kind));
     QCOMPARE(int(OpenChann_Open), 0);
     QCOMPARE(Read_All(tmp->filePath("radio.chann")), QByteArray("1 2 3"));
+    QTRY_COMPARE(Dialog_Frames(), 0);
     QVERIFY(rec->texts().isEmpty());
 }
 

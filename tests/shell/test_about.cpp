@@ -151,6 +151,10 @@ void Test_About::ok_closes()
     QTest::mouseClick(C<QPushButton>("cmdOK"), Qt::LeftButton);
     QVERIFY(!C<QPushButton>("cmdOK") || !C<QPushButton>("cmdOK")->isVisible());
     QCOMPARE(int(About_Open), 0);
+    // the box leaves no empty frame behind in the client area
+    QTRY_VERIFY(!w->Client()->findChild<QWidget *>("frmAbout"));
+    for (QMdiSubWindow *sub : w->Client()->subWindowList())
+        QVERIFY(sub->widget());
     QVERIFY(rec->texts().isEmpty());
 }
 
