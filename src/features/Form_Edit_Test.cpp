@@ -53,6 +53,8 @@ Form_Edit_Test::Form_Edit_Test(QWidget *parent)
     MSF_chann->setSelectionMode(QAbstractItemView::SingleSelection);
     MSF_chann->setSelectionBehavior(QAbstractItemView::SelectItems);
     MSF_chann->verticalHeader()->setVisible(false);
+    MSF_chann->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    MSF_chann->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     MSF_chann->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     MSF_chann->horizontalHeader()->setSectionsClickable(false);
     MSF_chann->installEventFilter(this);
@@ -88,7 +90,6 @@ Form_Edit_Test::Form_Edit_Test(QWidget *parent)
     connect(MSF_chann, &QTableWidget::cellClicked, this, &Form_Edit_Test::MSF_chann_Click);
     connect(MSF_chann, &QTableWidget::currentCellChanged, this, &Form_Edit_Test::MSF_chann_LeaveCell);
     connect(Text_Edit, &QLineEdit::textChanged, this, &Form_Edit_Test::Text_Edit_Change);
-    connect(Text_Edit, &QLineEdit::returnPressed, this, &Form_Edit_Test::Text_Edit_Enter);
     connect(Command_Close, &QPushButton::clicked, this, &Form_Edit_Test::Command_Close_Click);
     connect(Command_Help, &QPushButton::clicked, this, &Form_Edit_Test::Command_Help_Click);
 }
@@ -159,8 +160,12 @@ void Form_Edit_Test::Open_Editor(int row)
 
 void Form_Edit_Test::Close_Editor()
 {
-    Text_Edit->hide();
     Edit_Row = -1;
+    // Hiding the focused editor would pass the focus on through the grid, which moves its current
+    // cell; the grid takes the focus back first.
+    if (Text_Edit->hasFocus())
+        MSF_chann->setFocus(Qt::OtherFocusReason);
+    Text_Edit->hide();
 }
 
 void Form_Edit_Test::MSF_chann_LeaveCell(int, int, int, int)
@@ -175,8 +180,8 @@ void Form_Edit_Test::Commit_Editor()
     if (Edit_Row < 0)
         return;
     QTableWidgetItem *cell = MSF_chann->item(Edit_Row, 1);
-    Close_Editor();
     const QString text = Text_Edit->text();
+    Close_Editor();
     const double v = Val(text);
     if (Fm_Low <= v && v <= Fm_High) {
         // Shown as it will be stored: 88 becomes 88.0, 100 becomes 100.0.
@@ -207,7 +212,6 @@ void Form_Edit_Test::Text_Edit_Enter()
 {
     // Enter takes the entry as a move to another cell would, and stores the grid.
     Commit_Editor();
-    MSF_chann->setFocus(Qt::OtherFocusReason);
     MSF_chann_LostFocus();
 }
 
@@ -239,13 +243,18 @@ bool Form_Edit_Test::eventFilter(QObject *watched, QEvent *event)
             Open_Editor(MSF_chann->currentRow());
             return true;
         }
-    } else if (watched == Text_Edit && event->type() == QEvent::KeyPress
-               && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
-        // Escape drops the entry: the cell keeps its text.
-        Close_Editor();
-        Text_Edit->clear();
-        MSF_chann->setFocus(Qt::OtherFocusReason);
-        return true;
+    } else if (watched == Text_Edit && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            Text_Edit_Enter();
+            return true;   // taken here: passed on, it would open the editor again
+        }
+        if (key == Qt::Key_Escape) {
+            // Escape drops the entry: the cell keeps its text.
+            Close_Editor();
+            Text_Edit->clear();
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

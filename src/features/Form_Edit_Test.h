@@ -25,7 +25,6 @@ private slots:
     void MSF_chann_Click(int row, int column);
     void MSF_chann_LeaveCell(int row, int column, int previous_row, int previous_column);
     void Text_Edit_Change();
-    void Text_Edit_Enter();
     void Command_Close_Click();
     void Command_Help_Click();
     void Subwindow_Activated(QMdiSubWindow *sub);
@@ -38,6 +37,7 @@ private:
     void Commit_Editor();
     void Close_Editor();
     void MSF_chann_LostFocus();
+    void Text_Edit_Enter();
     static int Preset_Cell(int preset, int *block);
 
     QTableWidget *MSF_chann;

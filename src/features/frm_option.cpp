@@ -262,19 +262,20 @@ void frm_option::Build_Layout()
         g2->addWidget(general[r].first, r, 0);
         g2->addWidget(general[r].second, r, 1);
     }
-    g2->setColumnStretch(1, 1);
+    g2->setColumnStretch(2, 1);
     auto *gv = new QGridLayout(Frame_VOX);
     gv->addWidget(Label_vox_Lever, 0, 0);
     gv->addWidget(Combo_VOX_lever, 0, 1);
     gv->addWidget(Label_VOX_Delay_Time, 1, 0);
     gv->addWidget(Combo_VOX_Delay_Time, 1, 1);
-    gv->setColumnStretch(1, 1);
+    gv->setColumnStretch(2, 1);
 
     // Middle column: work mode, power-on settings, the switches.
     auto *gm = new QGridLayout(Frame_mode);
     gm->addWidget(Option_freq, 0, 0);
     gm->addWidget(Option_chann, 0, 1);
-    gm->addWidget(Check_Only_Chann, 1, 0, 1, 2);
+    gm->addWidget(Check_Only_Chann, 1, 0, 1, 3);
+    gm->setColumnStretch(2, 1);
     auto *gp = new QGridLayout(Frame_PowerOn);
     gp->addWidget(Label_Pon_Mode, 0, 0);
     gp->addWidget(Combo_Pon_Mode, 0, 1);
@@ -283,7 +284,7 @@ void frm_option::Build_Layout()
     gp->addWidget(Check_Pon_PWD, 2, 0, 1, 2);
     gp->addWidget(Label_Pon_PWD, 3, 0);
     gp->addWidget(Text_Pon_PWD, 3, 1);
-    gp->setColumnStretch(1, 1);
+    gp->setColumnStretch(2, 1);
     auto *g5 = new QVBoxLayout(Frame5);
     for (QCheckBox *c : {Check_FM_STRX, Check_Save, Check_Beep, Check_Menu, Check_ROGER, Check_VOX_ReceStop})
         g5->addWidget(c);
@@ -314,8 +315,8 @@ void frm_option::Build_Layout()
     flags->addWidget(Check_Bcl);
     flags->addWidget(Check_TxStop);
     flags->addStretch();
-    gf->addLayout(flags, r++, 0, 1, 3);
-    gf->setColumnStretch(1, 1);
+    gf->addLayout(flags, r++, 0, 1, 4);
+    gf->setColumnStretch(3, 1);
     auto *gr = new QHBoxLayout(Frame_Freq_range);
     gr->addWidget(Label_From);
     gr->addWidget(Text_pvfo_d0);
@@ -401,6 +402,14 @@ void frm_option::Form_Load()
 {
     Set_Captions();
     Fill_Lists();
+    // The left column's lists line up at one width, whatever the language's longest item.
+    const QList<QComboBox *> column = {Combo_TOT, Combo_Sql,  Combo_APO,       Combo_Lamp,          Combo_Mdf,
+                                     Combo_Scan, Combo_KL_Mode, Combo_VOX_lever, Combo_VOX_Delay_Time};
+    int width = 0;
+    for (QComboBox *c : column)
+        width = qMax(width, c->sizeHint().width());
+    for (QComboBox *c : column)
+        c->setMinimumWidth(width);
 
     // Nearly the main window's size, at the top; never smaller than the controls need.
     const QSize main = Host::Main_Size();
