@@ -11,6 +11,39 @@
 namespace Host {
 
 namespace {
+
+// A window that closes itself (its own Close button, a finished transfer) must take its frame with
+// it; the frame only learns of the close afterwards, once the window is hidden or gone.
+class Frame_Closer : public QObject
+{
+public:
+    Frame_Closer(QWidget *w, QMdiSubWindow *sub)
+        : QObject(sub), window(w), frame(sub)
+    {
+        w->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == window && event->type() == QEvent::Close)
+            QMetaObject::invokeMethod(this, &Frame_Closer::Check, Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    void Check()
+    {
+        if (!frame || frame->isHidden())
+            return;
+        if (!window || (window->isHidden() && !frame->isMinimized()))
+            frame->close();
+    }
+
+    QPointer<QWidget> window;
+    QPointer<QMdiSubWindow> frame;
+};
+
 QPointer<QMdiArea> area;
 QList<QPointer<QWidget>> windows;
 
@@ -65,6 +98,7 @@ QMdiSubWindow *Show_Child(QWidget *w, const QRect &frame)
     }
     QMdiSubWindow *sub = area->addSubWindow(w);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    new Frame_Closer(w, sub);
     sub->setWindowIcon(w->windowIcon());
     // The subwindow's system menu claims Ctrl+W for "Close"; in this program Ctrl+W writes the radio.
     if (QMenu *menu = sub->systemMenu())
@@ -83,9 +117,12 @@ QList<QWidget *> Open_Windows()
     {
         if (!w || w->property("closing").toBool())
             continue;
-        // A closed window is hidden until its deferred deletion; a minimized child is not hidden.
-        QWidget *frame = qobject_cast<QMdiSubWindow *>(w->parentWidget());
-        if ((frame ? frame : w.data())->isHidden())
+        // A closed window is hidden until its deferred deletion; a minimized child hides its window
+        // but not its frame.
+        auto *frame = qobject_cast<QMdiSubWindow *>(w->parentWidget());
+        const bool closed = frame ? frame->isHidden() || (w->isHidden() && !frame->isMinimized())
+                                  : w->isHidden();
+        if (closed)
             continue;
         out.append(w);
     }
