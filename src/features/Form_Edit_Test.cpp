@@ -281,6 +281,9 @@ void Form_Edit_Test::Command_Help_Click() {}
 
 void Form_Edit_Test::closeEvent(QCloseEvent *event)
 {
+    // Closing takes the focus from the grid too: what it holds is stored, as on any focus loss.
+    if (MSF_chann->hasFocus() && Loaded)
+        MSF_chann_LostFocus();
     Closing = true;
     Test_Open = False_Flag;
     QWidget::closeEvent(event);

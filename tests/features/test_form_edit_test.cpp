@@ -313,6 +313,17 @@ void Test_Form_Edit_Test::close_discards_the_editor()
     QTRY_VERIFY(!w);
     QCOMPARE(int(Test_Open), 0);
     QCOMPARE(Stored(1), 0xFF);
+
+    // an entry already taken into the grid is kept when the window closes from the grid
+    Open();
+    Click_Cell(1, 1);
+    QTest::keyClicks(Editor(), "99");
+    Click_Cell(2, 0);
+    QCOMPARE(Cell(1), QString("99.0"));
+    QCOMPARE(Stored(1), 0xFF);
+    w->close();
+    QTRY_VERIFY(!w);
+    QCOMPARE(Stored(1), 120);
 }
 
 void Test_Form_Edit_Test::refill_on_activation()
