@@ -49,6 +49,7 @@ private slots:
     void stored_values_past_the_lists_data();
     void stored_values_past_the_lists();
     void fill_leaves_the_image();
+    void fill_resets_a_direction_outside_the_band();
     void list_writes_data();
     void list_writes();
     void check_box_writes_data();
@@ -356,6 +357,20 @@ void Test_Frm_Option::fill_leaves_the_image()
     QVERIFY(C("Check_ENI")->isChecked());
     QCOMPARE(E("Text_pvfo_d0")->text(), QString("420"));
     QVERIFY(rec->texts().isEmpty());
+}
+
+void Test_Frm_Option::fill_resets_a_direction_outside_the_band()
+{
+    // 465 + 5 MHz from a file: the fill finds the transmit frequency outside 400..470
+    QString rx = "465", offset = "5";
+    Put_Freq(rx, Vfo_Block, 0);
+    Put_Freq(offset, Vfo_Block, 4);
+    Radio_Data[Vfo_Block][12] = 0x42;
+    Open();
+    QCOMPARE(rec->texts(), QStringList{"Over the range of TX frequency ."});
+    QCOMPARE(L("Combo_Sft_d")->currentText(), QString("Off"));
+    QCOMPARE(int(Radio_Data[Vfo_Block][12]), 0x02);
+    QCOMPARE(Bytes(Vfo_Block, 0, 8), QString("00 00 50 46 00 00 50 00"));
 }
 
 void Test_Frm_Option::list_writes_data()
