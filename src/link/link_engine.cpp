@@ -8,7 +8,9 @@
 #include <QSerialPort>
 #include <QTimer>
 
+#include <chrono>
 #include <cstring>
+#include <thread>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -28,6 +30,10 @@ const quint8 Identifier[5] = {0x5A, 0x52, 0x33, 0x33, 0x33};                    
 constexpr int Ident_Last_Start = 9;
 // Identifier and the three power values after it.
 constexpr int Ident_Span = 8;
+
+// Qt delivers a timer a little late, never early; the send timer wakes this much before the frame is
+// due and the rest is slept exactly, so each frame leaves on time.
+constexpr int Send_Lead_Ms = 1;
 
 QTimer *Make_Timer(QObject *parent, const char *name)
 {
@@ -194,11 +200,15 @@ void Link_Engine::Send_Frame()
 {
     Tx_Pos = 0;
     Tx_Done = False_Flag;
-    Timer1->start(Link_Times.send);
+    Prepared.start();
+    Timer1->start(qMax(0, Link_Times.send - Send_Lead_Ms));
 }
 
 void Link_Engine::Timer1_Timer()
 {
+    const qint64 left_ns = qint64(Link_Times.send) * 1000000 - Prepared.nsecsElapsed();
+    if (left_ns > 0)
+        std::this_thread::sleep_for(std::chrono::nanoseconds(qMin<qint64>(left_ns, Send_Lead_Ms * 1000000)));
     // Anything that came in since the last answer was taken answers nothing we are about to ask:
     // surplus of a reply that trickled in late must not be read as the start of the next one.
     Discard_Input();

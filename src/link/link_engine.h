@@ -7,6 +7,7 @@
 // acknowledge or a block reply has arrived).
 #include "core/globals.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 
 class QSerialPort;
@@ -88,4 +89,6 @@ private slots:
 private:
     void Open_Port(bool write_mode);
     void Identify();
+
+    QElapsedTimer Prepared;   // when the frame in Tx_Frame was handed to Send_Frame
 };

@@ -7,6 +7,11 @@
 #include "shell/MDImain.h"
 
 #include <QGroupBox>
+#include <QTemporaryDir>
+
+#include <grp.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QMdiArea>
 #include <QRadioButton>
 
@@ -27,6 +32,7 @@ private slots:
     void stays_open_after_failed_opening();
     void opening_failure_data();
     void opening_failure();
+    void permission_hint();
     void port_reopens_after_close();
     void chinese_texts();
 
@@ -149,8 +155,7 @@ void Test_Port_Setup::stays_open_after_failed_opening()
 {
     // A read on COM4, which nothing is attached to, fails to open the port.
     Port_No = 4;
-    Form_Comm_Read::Open();
-    QWidget *read = w->Client()->findChild<QWidget *>("Form_Comm_Read");
+    QWidget *read = Form_Comm_Read::Open();
     QTest::mouseClick(Control<QPushButton>(read, "Command_read"), Qt::LeftButton);
     QCOMPARE(Port_Error, Integer(-1));
     fx->prompts.clear();
@@ -190,8 +195,7 @@ void Test_Port_Setup::opening_failure()
     if (!device.isEmpty())
         qputenv("RADIOPROG_COM8", device);
     Port_No = 8;
-    Form_Comm_Read::Open();
-    QWidget *read = w->Client()->findChild<QWidget *>("Form_Comm_Read");
+    QWidget *read = Form_Comm_Read::Open();
     QTest::mouseClick(Control<QPushButton>(read, "Command_read"), Qt::LeftButton);
     QCOMPARE(fx->prompts.texts(),
              QStringList({"Communication port is error, please setting right communication port . ！"}));
@@ -206,12 +210,38 @@ void Test_Port_Setup::opening_failure()
     QCOMPARE(fx->prompts.texts().size(), 1);
 }
 
+void Test_Port_Setup::permission_hint()
+{
+    if (::geteuid() == 0)
+        QSKIP("root may open any device");
+    // A device the user may not open: the details name its group and how to join it.
+    QTemporaryDir dir;
+    const QString device = dir.filePath("ttyUSB9");
+    QFile f(device);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.close();
+    QVERIFY(::chmod(QFile::encodeName(device).constData(), 0) == 0);
+    struct stat st;
+    QVERIFY(::stat(QFile::encodeName(device).constData(), &st) == 0);
+    const QString group = QString::fromLocal8Bit(::getgrgid(st.st_gid)->gr_name);
+
+    qputenv("RADIOPROG_COM3", QFile::encodeName(device));
+    Port_No = 3;
+    QWidget *read = Form_Comm_Read::Open();
+    QTest::mouseClick(Control<QPushButton>(read, "Command_read"), Qt::LeftButton);
+    QCOMPARE(fx->prompts.texts(),
+             QStringList({"Communication port is error, please setting right communication port . ！"}));
+    const QString detail = fx->prompts.messages.first().detail;
+    QVERIFY2(detail.startsWith("COM3 is " + device + ": "), qPrintable(detail));
+    QVERIFY2(detail.contains(QString("group \"%1\", which owns %2").arg(group, device)), qPrintable(detail));
+    QVERIFY2(detail.contains("sudo usermod -aG " + group), qPrintable(detail));
+}
+
 void Test_Port_Setup::port_reopens_after_close()
 {
     // The same pseudo-terminal opened by one dialog after another, as a user reads and then writes.
     for (int round = 0; round < 3; ++round) {
-        Form_Comm_Read::Open();
-        QWidget *read = w->Client()->findChild<QWidget *>("Form_Comm_Read");
+        QWidget *read = Form_Comm_Read::Open();
         Link_Engine *link = Engine(read);
         QTest::mouseClick(Control<QPushButton>(read, "Command_read"), Qt::LeftButton);
         QCOMPARE(Port_Error, Integer(0));
@@ -237,8 +267,7 @@ void Test_Port_Setup::chinese_texts()
 
     Port_No = 2;
     qputenv("RADIOPROG_COM2", "/dev/radioprog-missing");
-    Form_Comm_Read::Open();
-    QWidget *read = w->Client()->findChild<QWidget *>("Form_Comm_Read");
+    QWidget *read = Form_Comm_Read::Open();
     QTest::mouseClick(Control<QPushButton>(read, "Command_read"), Qt::LeftButton);
     QCOMPARE(fx->prompts.texts(), QStringList({"通讯端口打开错误，请正确设置通讯端口 ！"}));
     QCOMPARE(fx->prompts.titles(), QStringList({"操作提示"}));
