@@ -95,6 +95,28 @@ const Tool_Def Tool_Table[] = {
 
 const int Panel_Percent[8] = {5, 15, 6, 8, 10, 5, 16, 35};
 
+// A status-bar panel: its share of the window's width at start, or more when its text needs it
+// (Chinese captions, COM8, a three-digit band on a small screen).
+class Status_Panel : public QLabel
+{
+public:
+    using QLabel::QLabel;
+    void Set_Share(int width)
+    {
+        share = width;
+        updateGeometry();
+    }
+    QSize minimumSizeHint() const override
+    {
+        const QSize s = QLabel::minimumSizeHint();
+        return QSize(qMax(share, s.width()), s.height());
+    }
+    QSize sizeHint() const override { return minimumSizeHint(); }
+
+private:
+    int share = 0;
+};
+
 } // namespace
 
 MDImain::MDImain(QWidget *parent)
@@ -199,7 +221,7 @@ void MDImain::Build_Status_Bar()
     bar->setObjectName(QStringLiteral("StatusBar1"));
     bar->setSizeGripEnabled(false);
     for (int i = 0; i < 8; ++i) {
-        auto *p = new QLabel(bar);
+        auto *p = new Status_Panel(bar);
         p->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
         p->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         p->setTextFormat(Qt::PlainText);
@@ -230,9 +252,9 @@ void MDImain::MDIForm_Load()
     resize(screen_size / 1.5);
     show();
 
-    // Panel widths follow the window's width at start only, as the panels were laid out then.
+    // Panel widths follow the window's width at start only.
     for (int i = 0; i < 8; ++i)
-        Panels[i]->setFixedWidth(qMax(24, width() * Panel_Percent[i] / 100 - 4));
+        static_cast<Status_Panel *>(Panels[i])->Set_Share(width() * Panel_Percent[i] / 100 - 4);
     Panels[0]->clear();
 
     Set_Menu_Texts();
