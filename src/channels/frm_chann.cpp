@@ -4,6 +4,9 @@
 #include "chann_freq.h"
 #include "key_ascii.h"
 
+#include "files/Form_open_chann.h"
+#include "files/Form_save_chann.h"
+
 #include "core/codecs.h"
 #include "core/globals.h"
 #include "core/image.h"
@@ -859,11 +862,8 @@ void frm_chann::Command_Close_Click()
 {
     close();
     // The channel-file dialogs belong to this table's work too.
-    for (QWidget *w : Host::Open_Windows()) {
-        const QByteArray cls = w->metaObject()->className();
-        if (cls == "Form_open_chann" || cls == "Form_save_chann")
-            Host::Close_Now(w);
-    }
+    Host::Close_Open<Form_open_chann>();
+    Host::Close_Open<Form_save_chann>();
 }
 
 void frm_chann::Command_Help_Click() {}

@@ -5,6 +5,8 @@
 #include "core/globals.h"
 #include "core/language.h"
 #include "core/models.h"
+#include "files/Form_open_chann.h"
+#include "files/Form_save_chann.h"
 #include "prompt_recorder.h"
 #include "shell/MDImain.h"
 #include "table_driver.h"
@@ -31,6 +33,7 @@ private slots:
     void editors_by_column();
     void keyboard_channel_list();
     void enter_walk_edges();
+    void keyboard_moves();
     void text_editor_key_limits();
     void leave_without_editor_commits_nothing();
     void drop_down_typing_undone();
@@ -40,6 +43,7 @@ private slots:
     void buttons();
     void activation_redraws();
     void main_window_entry_points();
+    void write_dialog_takes_pending_edits();
     void chinese_texts();
 
 private:
@@ -369,6 +373,35 @@ void Test_Chann_Table::enter_walk_edges()
     QCOMPARE(t.cell(128, 7), QString("LAST"));
 }
 
+void Test_Chann_Table::keyboard_moves()
+{
+    // Tab and the arrow keys leave the cell like a click elsewhere: the edit is stored and the next
+    // cell's editor opens
+    t.click(15, 1);
+    t.type("446.5");
+    t.key(Qt::Key_Tab);
+    QCOMPARE(Expect::Block(15, 0, 4), Expect::Freq(44650000));
+    QVERIFY(t.editing_text_at(15, 2));
+    t.key(Qt::Key_Down);
+    QVERIFY(t.editing_text_at(16, 2));
+    t.key(Qt::Key_Up);
+    t.key(Qt::Key_Tab);
+    QVERIFY(t.choosing_at(15, 3));
+    QCOMPARE(Cur_Chann, Integer(15));
+    QCOMPARE(t.w->windowTitle(), QString("Channel Information [ Channel -  15 ]"));
+
+    // typing on the grid itself never jumps to a cell that starts with the typed text
+    t.click(20, 0);
+    QCOMPARE(Table_Driver::focus(), t.grid);
+    t.type("15");
+    QCOMPARE(t.grid->currentRow(), 20);
+    QCOMPARE(t.grid->currentColumn(), 0);
+    // an arrow key moves on and opens the next cell's editor
+    t.key(Qt::Key_Right);
+    QVERIFY(t.editing_text_at(20, 1));
+    QVERIFY(rec->texts().isEmpty());
+}
+
 void Test_Chann_Table::text_editor_key_limits()
 {
     // ten characters at most; with ten, every key but Backspace is dropped, Enter included
@@ -608,11 +641,22 @@ void Test_Chann_Table::buttons()
     QVERIFY(t.cell(1, 7).isEmpty());
     QCOMPARE(t.cell(1, 0), QString("1"));
 
-    // Close takes the edit dialog along
+    // Close takes the edit dialog and the channel-file dialogs along
+    Form_open_chann::Open();
+    QVERIFY(Activate(t.w));
     QTest::mouseClick(t.w->findChild<QPushButton *>("Command_Close"), Qt::LeftButton);
     QApplication::processEvents();
     QVERIFY(!Host::Find<frm_chann>());
     QVERIFY(!Host::Find<Form_Chann_Edit>());
+    QVERIFY(!Host::Find<Form_open_chann>());
+    QVERIFY(Expect::Snapshot() == expected);
+
+    QVERIFY(t.open());
+    Form_save_chann::Open();
+    QVERIFY(Activate(t.w));
+    QTest::mouseClick(t.w->findChild<QPushButton *>("Command_Close"), Qt::LeftButton);
+    QApplication::processEvents();
+    QVERIFY(!Host::Find<Form_save_chann>());
     QCOMPARE(Chann_Open, Integer(0));
 }
 
@@ -675,6 +719,38 @@ void Test_Chann_Table::main_window_entry_points()
     // closing the table closes the dialog with it
     Host::Close_Now(table_now);
     QVERIFY(!Host::Find<Form_Chann_Edit>());
+}
+
+void Test_Chann_Table::write_dialog_takes_pending_edits()
+{
+    Host::Close_Open<frm_chann>();
+    MDImain main;
+    main.MDIForm_Load();
+    QVERIFY(Activate(&main));
+    Table_Driver table;
+    table.w = Host::Find<frm_chann>();
+    table.grid = table.w->findChild<QTableWidget *>("MSF_chann");
+    table.text = table.w->findChild<QLineEdit *>("Text_Edit");
+    table.combo = table.w->findChild<QComboBox *>("Combo_edit");
+
+    // a receive frequency being typed is stored when the write dialog opens and takes the focus
+    table.click(3, 1);
+    Table_Driver::type("446.5");
+    main.Menu_Item("Prog_write")->trigger();
+    QCOMPARE(Write_Open, Integer(-1));
+    QCOMPARE(Expect::Block(3, 0, 4), Expect::Freq(44650000));
+    QCOMPARE(Radio_Data[3][12], Integer(0x02));
+    main.Client()->closeActiveSubWindow();
+    QCOMPARE(Write_Open, Integer(0));
+
+    // so is a name being typed
+    main.Client()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(table.w->parentWidget()));
+    table.click(3, 7);
+    Table_Driver::type("rpt");
+    main.Menu_Item("Prog_write")->trigger();
+    QCOMPARE(Expect::Name_Bytes(3), (QList<int>{29, 27, 31, 0xFF, 0xFF}));
+    main.Client()->closeActiveSubWindow();
+    QVERIFY(rec->texts().isEmpty());
 }
 
 void Test_Chann_Table::chinese_texts()
