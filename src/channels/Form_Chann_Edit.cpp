@@ -344,11 +344,22 @@ void Form_Chann_Edit::Text_CHN_LostFocus()
     Go_To(int(v));
 }
 
+// The text a typed character would leave in a box: it replaces the selection, if any, at the cursor.
+static QString After_Key(const QLineEdit *box, QChar ch)
+{
+    QString text = box->text();
+    int at = box->cursorPosition();
+    if (box->hasSelectedText()) {
+        at = box->selectionStart();
+        text.remove(at, box->selectedText().size());
+    }
+    return text.insert(at, ch);
+}
+
 void Form_Chann_Edit::Text_CHN_KeyPress(int &KeyAscii)
 {
     if (KeyAscii >= '0' && KeyAscii <= '9') {
-        const QString next = Text_CHN->text().trimmed() + QChar(KeyAscii);
-        if (Val(next) > Chann_Count)
+        if (Val(After_Key(Text_CHN, QChar(KeyAscii)).trimmed()) > Chann_Count)
             KeyAscii = 0;
         return;
     }
@@ -532,7 +543,11 @@ void Form_Chann_Edit::Check_TxStop_Click(bool checked)
 
 void Form_Chann_Edit::Text_Name_KeyPress(int &KeyAscii)
 {
-    if (Text_Name->text().size() > 4)
+    // Five characters at most. A typed character counts what it leaves (it replaces a selection);
+    // Backspace is refused in a full box like any other key.
+    const int length = KeyAscii == 8 ? int(Text_Name->text().size())
+                                     : int(After_Key(Text_Name, QChar(KeyAscii)).size()) - 1;
+    if (length > 4)
         KeyAscii = 0;
 }
 

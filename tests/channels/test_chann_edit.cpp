@@ -390,6 +390,12 @@ void Test_Chann_Edit::channel_number_box()
     QCOMPARE(box->text(), QString("12"));
     QTest::keyClick(box, Qt::Key_8);
     QCOMPARE(Cur_Chann, Integer(128));
+    // a digit typed over the selection counts what it leaves
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_5);
+    QCOMPARE(box->text(), QString("5"));
+    QCOMPARE(Cur_Chann, Integer(5));
+    box->setText("128");
 
     // no channel 0: the box holds it only until it is left
     box->setText("0");
@@ -473,6 +479,11 @@ void Test_Chann_Edit::name_box()
     QCOMPARE(Expect::Name_Bytes(50), (QList<int>{12, 13, 1, 14, 15}));
     Leave(name);
     QCOMPARE(name->text(), QString("AB1CD"));
+    // typed over a selection, a key replaces it
+    name->setFocus();
+    name->setSelection(3, 2);
+    QTest::keyClicks(name, "xyz");
+    QCOMPARE(name->text(), QString("AB1xy"));
 
     // a pasted long name stores its first five characters
     name->setFocus();
