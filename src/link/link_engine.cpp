@@ -208,7 +208,8 @@ void Link_Engine::Timer1_Timer()
 {
     const qint64 left_ns = qint64(Link_Times.send) * 1000000 - Prepared.nsecsElapsed();
     if (left_ns > 0)
-        std::this_thread::sleep_for(std::chrono::nanoseconds(qMin<qint64>(left_ns, Send_Lead_Ms * 1000000)));
+        std::this_thread::sleep_for(
+            std::chrono::nanoseconds(qMin<qint64>(left_ns, qint64(Send_Lead_Ms) * 1000000)));
     // Anything that came in since the last answer was taken answers nothing we are about to ask:
     // surplus of a reply that trickled in late must not be read as the start of the next one.
     Discard_Input();
@@ -287,9 +288,10 @@ void Link_Engine::MSC_OnComm()
 
 void Link_Engine::Identify()
 {
-    // The reply is looked at as a whole, up to the farthest the identifier may reach with its three
-    // power values, so that the values taken are the ones this reply carries.
-    const QByteArray seen = MSC->peek(Ident_Last_Start + Ident_Span + 13);
+    // The reply is looked at as a whole (as far as the shift to index 0 below reaches), so that the
+    // identifier may start anywhere up to index 9 and the power values taken are the ones this
+    // reply carries, never bytes an earlier reception left behind.
+    const QByteArray seen = MSC->peek(Ident_Last_Start + 21);
     const int n = int(seen.size());
     int p = -1;
     for (int i = 0; i <= Ident_Last_Start && i + 5 <= n; ++i)

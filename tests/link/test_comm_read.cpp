@@ -92,7 +92,8 @@ void Test_Comm_Read::full_read()
     // acknowledge and a request for each further block, and the acknowledge of the last reply.
     Bytes expect = {0x06, 0x52, 0x00, 0x00, 0x10};
     for (int b = 1; b < 254; ++b)
-        expect.insert(expect.end(), {0x06, 0x52, std::uint8_t(b / 16), std::uint8_t((b * 16) % 256), 0x10});
+        expect.insert(expect.end(),
+                      {0x06, 0x52, std::uint8_t(b / 16), std::uint8_t((b * 16) % 256), 0x10});
     expect.push_back(0x06);
     QTRY_COMPARE(Hex(Ident_Onwards(*fx->radio)), Hex(expect));
     QCOMPARE(fx->radio->ident_count(), 1);

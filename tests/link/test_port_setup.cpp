@@ -233,7 +233,8 @@ void Test_Port_Setup::permission_hint()
              QStringList({"Communication port is error, please setting right communication port . ！"}));
     const QString detail = fx->prompts.messages.first().detail;
     QVERIFY2(detail.startsWith("COM3 is " + device + ": "), qPrintable(detail));
-    QVERIFY2(detail.contains(QString("group \"%1\", which owns %2").arg(group, device)), qPrintable(detail));
+    QVERIFY2(detail.contains(QString("group \"%1\", which owns %2").arg(group, device)),
+             qPrintable(detail));
     QVERIFY2(detail.contains("sudo usermod -aG " + group), qPrintable(detail));
 }
 
