@@ -63,8 +63,8 @@ Form_setup::Form_setup(QWidget *parent)
     buttons->addStretch();
 
     auto *outer = new QVBoxLayout(this);
-    outer->addWidget(Frame1);
-    outer->addStretch();
+    outer->addWidget(Frame1, 1);
+    outer->addSpacing(8);
     outer->addLayout(buttons);
 
     connect(Command_ok, &QPushButton::clicked, this, &Form_setup::Command_ok_Click);
