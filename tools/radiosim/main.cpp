@@ -65,6 +65,14 @@ void Usage()
 
 int main(int argc, char **argv)
 {
+    // Termination is taken synchronously below, so the radio can save its memory on the way out.
+    sigset_t stop_signals;
+    sigemptyset(&stop_signals);
+    sigaddset(&stop_signals, SIGINT);
+    sigaddset(&stop_signals, SIGTERM);
+    sigaddset(&stop_signals, SIGHUP);
+    pthread_sigmask(SIG_BLOCK, &stop_signals, nullptr);
+
     std::string file;
     radiosim::Faults faults;
     for (int i = 1; i < argc; ++i) {
@@ -94,14 +102,6 @@ int main(int argc, char **argv)
             return 1;
         }
     }
-
-    // Termination is taken synchronously below, so the radio can save its memory on the way out.
-    sigset_t stop_signals;
-    sigemptyset(&stop_signals);
-    sigaddset(&stop_signals, SIGINT);
-    sigaddset(&stop_signals, SIGTERM);
-    sigaddset(&stop_signals, SIGHUP);
-    pthread_sigmask(SIG_BLOCK, &stop_signals, nullptr);
 
     radiosim::Radio radio;
     radio.set_memory(memory);
