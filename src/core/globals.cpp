@@ -52,20 +52,19 @@ Integer Adjust_Open = 0;
 
 void Set_About_Text()
 {
-    const char *ctx = "About";
-    About_Title = QCoreApplication::translate(ctx, "Veltrona ZR271 series program software. ");
+    About_Title = QCoreApplication::translate("About", "Veltrona ZR271 series program software. ");
     About_Version = QCoreApplication::translate(
-        ctx, "Ver1.2\nCopyright (C) Veltrona Communication Co., Ltd. All rights reserved.");
+        "About", "Ver1.2\nCopyright (C) Veltrona Communication Co., Ltd. All rights reserved.");
     About_Desc = QCoreApplication::translate(
-        ctx, "This software is designed by Veltrona Communication Co., Ltd. for programming the "
+        "About", "This software is designed by Veltrona Communication Co., Ltd. for programming the "
              "ZR271 series two-way radios.");
     About_Warning = QCoreApplication::translate(
-        ctx, "Warning: this computer program is protected by copyright law and international "
+        "About", "Warning: this computer program is protected by copyright law and international "
              "treaties. Unauthorized reproduction or distribution of this program, or any portion "
              "of it, may result in severe civil and criminal penalties, and will be prosecuted to "
              "the maximum extent possible under the law.");
-    About_Ok = QCoreApplication::translate(ctx, "Confirm");
-    About_SysInfo = QCoreApplication::translate(ctx, "System Information(&S)...");
+    About_Ok = QCoreApplication::translate("About", "Confirm");
+    About_SysInfo = QCoreApplication::translate("About", "System Information(&S)...");
 }
 
 void Init_Globals()
