@@ -1,13 +1,21 @@
 // The main window: menu definition, shortcuts, toolbar, status bar, caption and language texts.
+#include "channels/frm_chann.h"
+#include "core/codecs.h"
 #include "core/globals.h"
 #include "core/image.h"
+#include "features/frm_option.h"
 #include "prompt_recorder.h"
 #include "shell/MDImain.h"
 #include "ui/host.h"
 
 #include <QtTest>
 #include <QAction>
+#include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -33,6 +41,10 @@ private slots:
     void exit_without_asking_data();
     void exit_without_asking();
     void language_texts();
+    void commands_open_their_windows_data();
+    void commands_open_their_windows();
+    void save_takes_pending_name();
+    void language_switch_reopens_windows();
 
 private:
     MDImain *w = nullptr;
@@ -263,6 +275,123 @@ void Test_MainWindow::language_texts()
     QCOMPARE(w->Panel(8)->text(), QString("Veltrona "));
     QCOMPARE(w->windowTitle(), QString("Veltrona ZR271 series program software "));
     QVERIFY(w->Menu_Item("Language_eng")->isChecked());
+}
+
+void Test_MainWindow::commands_open_their_windows_data()
+{
+    QTest::addColumn<QString>("how");   // "menu:<item>", "key:<letter>" or "tool:<key>"
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("flag");
+    // flag: index into the list of window-open flags in the test below
+    QTest::newRow("Ctrl+O") << "key:O" << "Form_open_chann" << 0;
+    QTest::newRow("Ctrl+S") << "key:S" << "Form_save_chann" << 1;
+    QTest::newRow("Ctrl+R") << "key:R" << "Form_Comm_Read" << 2;
+    QTest::newRow("Ctrl+W") << "key:W" << "Form_Comm_Write" << 3;
+    QTest::newRow("toolbar open") << "tool:open" << "Form_open_chann" << 0;
+    QTest::newRow("toolbar save") << "tool:save" << "Form_save_chann" << 1;
+    QTest::newRow("toolbar read") << "tool:read" << "Form_Comm_Read" << 2;
+    QTest::newRow("toolbar write") << "tool:write" << "Form_Comm_Write" << 3;
+    QTest::newRow("toolbar edit_chann") << "tool:edit_chann" << "frm_chann" << 8;
+    QTest::newRow("Save As") << "menu:File_saveas" << "Form_save_chann" << 1;
+    QTest::newRow("Optional Features") << "menu:Optional_edit" << "frm_option" << 4;
+    QTest::newRow("Radio") << "menu:Test_edit" << "Form_Edit_Test" << 5;
+    QTest::newRow("Power Adjust") << "menu:Adj_Txp" << "Form_Adjust_Txp" << 6;
+    QTest::newRow("Communication") << "menu:proc_setup" << "Form_setup" << 7;
+}
+
+void Test_MainWindow::commands_open_their_windows()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, window);
+    QFETCH(int, flag);
+    const Integer *flags[] = {&OpenChann_Open, &SaveChann_Open, &Read_Open, &Write_Open,
+                              &Option_Open, &Test_Open, &Adjust_Open, &Setup_Open, &Chann_Open};
+    // the power dialog talks to the radio as it opens; with nothing on the port it says so
+    qputenv("RADIOPROG_COM1", "/nonexistent/radioprog-test-port");
+    QVERIFY(QTest::qWaitForWindowActive(w));
+
+    const auto run = [&] {
+        const QString what = how.section(':', 1);
+        if (how.startsWith("key:"))
+            QTest::keyClick(w, Qt::Key(what.at(0).unicode()), Qt::ControlModifier);
+        else if (how.startsWith("tool:"))
+            w->Toolbar1_ButtonClick(what);
+        else
+            w->Menu_Item(what)->trigger();
+    };
+    run();
+    QCOMPARE(int(*flags[flag]), -1);
+    QPointer<QWidget> first = w->Client()->findChild<QWidget *>(window);
+    QVERIFY(first);
+    QVERIFY(qobject_cast<QMdiSubWindow *>(first->parentWidget()));
+    // the same command again shows a fresh window in place of the open one
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    run();
+    QVERIFY(!first);
+    QCOMPARE(w->Client()->findChildren<QWidget *>(window).size(), 1);
+    QCOMPARE(int(*flags[flag]), -1);
+
+    qunsetenv("RADIOPROG_COM1");
+    rec->clear();
+}
+
+void Test_MainWindow::save_takes_pending_name()
+{
+    auto *table = Host::Find<frm_chann>();
+    QVERIFY(table);
+    auto *grid = table->findChild<QTableWidget *>("MSF_chann");
+    const auto click = [grid](int r, int c) {
+        grid->scrollToItem(grid->item(r, c));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->visualItemRect(grid->item(r, c)).center());
+    };
+    click(2, 1);
+    QTest::keyClicks(QApplication::focusWidget(), "446.5");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    click(2, 7);
+    QTest::keyClicks(QApplication::focusWidget(), "Rpt1");
+
+    w->Menu_Item("File_save")->trigger();
+    QCOMPARE(int(SaveChann_Open), -1);
+    QCOMPARE(Name_Byte(5), Cov_Char2Code("R"));
+    QCOMPARE(Name_Byte(6), Cov_Char2Code("P"));
+    QCOMPARE(Name_Byte(7), Cov_Char2Code("T"));
+    QCOMPARE(Name_Byte(8), 1);
+    QCOMPARE(Name_Byte(9), 0xFF);
+}
+
+void Test_MainWindow::language_switch_reopens_windows()
+{
+    QString rx = "446.125";
+    Put_Freq(rx, 5, 0);
+    w->Menu_Item("Optional_edit")->trigger();
+    QPointer<frm_chann> table = Host::Find<frm_chann>();
+    QPointer<frm_option> option = Host::Find<frm_option>();
+    QVERIFY(table && option);
+
+    w->Language_chn_Click();
+    QVERIFY(!table && !option);   // both loaded anew ...
+    QCOMPARE(int(Chann_Open), -1);
+    QCOMPARE(int(Option_Open), -1);
+    table = Host::Find<frm_chann>();
+    option = Host::Find<frm_option>();
+    QVERIFY(table && option);
+    // ... with the new texts and the image's current values
+    QCOMPARE(option->windowTitle(), QString::fromUtf8("可选参数"));
+    QVERIFY(table->windowTitle().startsWith(QString::fromUtf8("信道")));
+    auto *grid = table->findChild<QTableWidget *>("MSF_chann");
+    QCOMPARE(grid->item(5, 1)->text(), QString("446.12500"));
+    QCOMPARE(table->findChild<QPushButton *>("Command_Close")->text().isEmpty(), false);
+
+    // the language already active: the windows reload, the flag stays
+    w->Language_chn_Click();
+    QCOMPARE(int(Lang_Flag), -1);
+    QVERIFY(!table && !option);
+    QVERIFY(Host::Find<frm_chann>() && Host::Find<frm_option>());
+
+    w->Language_eng_Click();
+    QCOMPARE(Host::Find<frm_option>()->windowTitle(), QString("Optional Features"));
+    QCOMPARE(w->Client()->subWindowList().size(), 2);
 }
 
 QTEST_MAIN(Test_MainWindow)
