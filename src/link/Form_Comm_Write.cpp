@@ -6,14 +6,13 @@
 #include "core/image.h"
 #include "core/prompt.h"
 #include "link_engine.h"
+#include "transfer_controls.h"
 #include "ui/host.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
-#include <QVBoxLayout>
 
 Form_Comm_Write *Form_Comm_Write::Open()
 {
@@ -35,42 +34,12 @@ Form_Comm_Write::Form_Comm_Write(QWidget *parent)
     Link_ = new Link_Engine(this);
     Link_->Timer4->setSingleShot(true);
 
-    Label_tr_count = new QLabel(this);
-    Label_tr_count->setObjectName(QStringLiteral("Label_tr_count"));
-    Label_tr_count->setTextFormat(Qt::PlainText);
-    Label_tr_count->setAlignment(Qt::AlignCenter);
-
-    ProgressBar1 = new QProgressBar(this);
-    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setRange(0, 100);
-    ProgressBar1->setValue(0);
-    // Hidden until the first block; its place is kept so nothing jumps when it appears.
-    QSizePolicy keep = ProgressBar1->sizePolicy();
-    keep.setRetainSizeWhenHidden(true);
-    ProgressBar1->setSizePolicy(keep);
-    ProgressBar1->setVisible(false);
-
-    Command_Write = new QPushButton(this);
-    Command_Write->setObjectName(QStringLiteral("Command_Write"));
-    Command_Write->setDefault(true);
-    Command_Cancel = new QPushButton(this);
-    Command_Cancel->setObjectName(QStringLiteral("Command_Cancel"));
-    Command_Help = new QPushButton(this);
-    Command_Help->setObjectName(QStringLiteral("Command_Help"));
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Command_Write);
-    buttons->addWidget(Command_Cancel);
-    buttons->addWidget(Command_Help);
-    buttons->addStretch();
-
-    auto *outer = new QVBoxLayout(this);
-    outer->addStretch();
-    outer->addWidget(Label_tr_count);
-    outer->addWidget(ProgressBar1);
-    outer->addStretch();
-    outer->addLayout(buttons);
+    const Transfer_Controls c = Build_Transfer_Controls(this, "Command_Write");
+    Label_tr_count = c.label;
+    ProgressBar1 = c.bar;
+    Command_Write = c.start;
+    Command_Cancel = c.cancel;
+    Command_Help = c.help;
 
     connect(Command_Write, &QPushButton::clicked, this, &Form_Comm_Write::Command_Write_Click);
     connect(Command_Cancel, &QPushButton::clicked, this, &Form_Comm_Write::Command_Cancel_Click);
