@@ -265,6 +265,8 @@ void Test_MainWindow::language_texts()
     QCOMPARE(w->Panel(8)->text(), QString("Veltrona"));
     QCOMPARE(w->windowTitle(), QString::fromUtf8("Veltrona  ZR271 系列对讲机编程软件 "));
     QCOMPARE(About_Title, QString::fromUtf8("ZR271 系列对讲机编程软件"));
+    // Qt's own standard buttons (the OK of every message box) follow the language too
+    QVERIFY(QCoreApplication::translate("QPlatformTheme", "OK") != QString("OK"));
 
     Port_No = 6;
     w->Language_eng_Click();
@@ -275,6 +277,7 @@ void Test_MainWindow::language_texts()
     QCOMPARE(w->Panel(8)->text(), QString("Veltrona "));
     QCOMPARE(w->windowTitle(), QString("Veltrona ZR271 series program software "));
     QVERIFY(w->Menu_Item("Language_eng")->isChecked());
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "OK"), QString("OK"));
 }
 
 void Test_MainWindow::commands_open_their_windows_data()
