@@ -509,11 +509,11 @@ QString frm_chann::Normalize_Freq_Text(const QString &t)
 
 QString frm_chann::Checked_Freq_Text(const QString &t, const QString &warning)
 {
-    // The completed text must read back as the in-band frequency it stands for; one that does not
-    // (blanks counted into its length, an exponent, a leading zero) is refused like any value
-    // outside the band.
-    QString s = Normalize_Freq_Text(t);
-    if (!Storable(s)) {
+    // A value outside the band is replaced by the lower band limit, after the warning. The
+    // completed text must also read back as the in-band frequency it stands for; one that does not
+    // (blanks counted into its length, an exponent, a leading zero) is refused the same way.
+    QString s = In_Band(Val(t)) ? Normalize_Freq_Text(t) : QString();
+    if (s.isEmpty() || !Storable(s)) {
         Prompt(warning);
         s = Band_Low_Text();
         Text_Edit->setText(s);
@@ -527,21 +527,14 @@ void frm_chann::Commit_Rx(const QString &t, int n)
         return;
     Flag_Guard busy(Busy);
     const QString warning = tr("Over the range of receive frequency .");
-    QString s;
-    if (!In_Band(Val(t))) {
-        if (t.trimmed().isEmpty()) {
-            // A blank receive frequency deletes the channel; its name stays for a later channel.
-            Set_Cell(n, 1, QString());
-            Set_Cell(n, 2, QString());
-            Clear_Chann(n);
-            return;
-        }
-        Prompt(warning);
-        s = Band_Low_Text();
-        Text_Edit->setText(s);
-    } else {
-        s = Checked_Freq_Text(t, warning);
+    if (!In_Band(Val(t)) && t.trimmed().isEmpty()) {
+        // A blank receive frequency deletes the channel; its name stays for a later channel.
+        Set_Cell(n, 1, QString());
+        Set_Cell(n, 2, QString());
+        Clear_Chann(n);
+        return;
     }
+    QString s = Checked_Freq_Text(t, warning);
     Set_Cell(n, 1, s);
 
     if (Radio_Data[n][Ch_Rx] == 0xFF) {
@@ -592,22 +585,15 @@ void frm_chann::Commit_Tx(const QString &t, int n)
         return;
     }
     const QString warning = tr("Over the range of transmit frequency .");
-    QString s;
-    if (!In_Band(Val(t))) {
-        if (t.trimmed().isEmpty()) {
-            // A blank transmit frequency makes transmit equal receive again.
-            for (int i = Ch_Offset; i < Ch_Offset + 4; ++i)
-                Radio_Data[n][i] = 0x00;
-            Radio_Data[n][Ch_Power] = Integer(Radio_Data[n][Ch_Power] & 0x3F);
-            Fill_Chann_Row(n);
-            return;
-        }
-        Prompt(warning);
-        s = Band_Low_Text();
-        Text_Edit->setText(s);
-    } else {
-        s = Checked_Freq_Text(t, warning);
+    if (!In_Band(Val(t)) && t.trimmed().isEmpty()) {
+        // A blank transmit frequency makes transmit equal receive again.
+        for (int i = Ch_Offset; i < Ch_Offset + 4; ++i)
+            Radio_Data[n][i] = 0x00;
+        Radio_Data[n][Ch_Power] = Integer(Radio_Data[n][Ch_Power] & 0x3F);
+        Fill_Chann_Row(n);
+        return;
     }
+    QString s = Checked_Freq_Text(t, warning);
     Set_Cell(n, 2, s);
     Put_Freq(s, n, Ch_Offset);
     Set_Shift(n);
