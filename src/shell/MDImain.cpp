@@ -80,17 +80,18 @@ const Menu_Def Menu_Table[] = {
 struct Tool_Def
 {
     const char *key;
-    const char *icon;
+    const char *theme;      // the desktop theme's icon, where it has a fitting one
+    const char *icon;       // ours, used when the theme has none
     const char *tip_item;   // the menu item whose caption serves as the tooltip
 };
 
 const Tool_Def Tool_Table[] = {
-    {"open", ":/icons/open.svg", "File_Open"},
-    {"save", ":/icons/save.svg", "File_save"},
-    {"edit_chann", ":/icons/edit_chann.svg", "Channel_edit"},
-    {"read", ":/icons/read.svg", "Prog_read"},
-    {"write", ":/icons/write.svg", "Prog_write"},
-    {"Exit", ":/icons/exit.svg", "Menu_exit"},
+    {"open", "document-open", ":/icons/open.svg", "File_Open"},
+    {"save", "document-save", ":/icons/save.svg", "File_save"},
+    {"edit_chann", nullptr, ":/icons/edit_chann.svg", "Channel_edit"},
+    {"read", nullptr, ":/icons/read.svg", "Prog_read"},
+    {"write", nullptr, ":/icons/write.svg", "Prog_write"},
+    {"Exit", "application-exit", ":/icons/exit.svg", "Menu_exit"},
 };
 
 const int Panel_Percent[8] = {5, 15, 6, 8, 10, 5, 16, 35};
@@ -207,7 +208,9 @@ void MDImain::Build_Toolbar()
     Toolbar1->setIconSize(QSize(32, 32));
     Toolbar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
     for (const Tool_Def &d : Tool_Table) {
-        QAction *a = Toolbar1->addAction(QIcon(QLatin1String(d.icon)), QString());
+        const QIcon ours(QLatin1String(d.icon));
+        QAction *a = Toolbar1->addAction(
+            d.theme ? QIcon::fromTheme(QLatin1String(d.theme), ours) : ours, QString());
         a->setObjectName(QLatin1String(d.key));
         a->setData(QLatin1String(d.key));
     }
